@@ -10,17 +10,16 @@ void TEventLoopDrawHost::ProcessMessages() { QCoreApplication::processEvents(); 
 void TEventLoopDrawHost::Pause(int ms) {
   if (ms <= 0) return;
   // A local event loop keeps the window painting and reacting while the run waits. Pauses nest
-  // when a run on another page starts during one; each remembers the one it interrupted.
+  // when a run on another page starts during one.
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  QEventLoop *outer = FLoop;
-  FLoop = &loop;
+  FLoops.append(&loop);
   loop.exec();
-  FLoop = outer;
+  FLoops.removeOne(&loop);
 }
 
 void TEventLoopDrawHost::CancelPause() {
-  if (FLoop) FLoop->quit();
+  for (QEventLoop *loop : FLoops) loop->quit();
 }
 
 namespace {

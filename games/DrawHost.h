@@ -3,7 +3,7 @@
 // revealed values (IDrawHost), and the random numbers (IRandomSource). The window uses the real
 // ones; tests and the command line replace them.
 
-#include <QtGlobal>
+#include <QVector>
 #include <cstdint>
 #include <random>
 
@@ -16,7 +16,7 @@ public:
   virtual void ProcessMessages() = 0;
   // Waits the given milliseconds; the window stays responsive meanwhile.
   virtual void Pause(int ms) = 0;
-  // Ends a pause in progress early (used when a run is stopped because the window closes).
+  // Ends the pauses in progress early (used when a run is stopped because the window closes).
   virtual void CancelPause() {}
 };
 
@@ -29,7 +29,7 @@ public:
   void CancelPause() override;
 
 private:
-  QEventLoop *FLoop = nullptr;  // the innermost pause in progress
+  QVector<QEventLoop *> FLoops;  // the pauses in progress, innermost last
 };
 
 // A host that neither pumps nor waits: for generating tickets without a window.

@@ -123,17 +123,20 @@ private:
   bool PauseStep();
   // Calls the game's drawing routine with its arguments.
   void Draw();
-  // Draws Od values from 1 to Max: distinct, or independent when repeats are allowed (dice).
-  QStringList ScanValues(int Max, int Od, bool distinct);
-  // The scan draw shared by the five scan games; labelCount is the number of reveal steps.
-  void ScanDraw(int Max, int Od, int labelCount, bool distinct);
+  // Draws Od values from 1 to Max in draw order: distinct, or independent where repeats belong to
+  // the game (dice).
+  QStringList DrawValues(int Max, int Od, bool distinct);
+  // Steps of the scan draw up to the last reveal: reseed, pumps, draw, field row, reveals into
+  // labels 1 .. labelCount. False when the run was stopped meanwhile.
+  bool ScanReveal(int Max, int Od, int labelCount, bool distinct);
   // Starts the field row: "Pole " and RowCount - 1 into column 0.
   void StartFieldRow();
   // Reveals value k: label, table column k, pumps, die face (Kostky), pause. False when stopped.
   bool RevealValue(int k, const QString &text);
+  // Kostky: the sum of labels 1 to 6 into column 7.
   void AppendKostkySum();
-  // When fields remain: the spare row and the next field.
-  void Continuation();
+  // The continuation step: when fields remain, the spare row and the next field.
+  void Continuation(int fieldsLeft);
 
   const TGameInfo &FInfo;
   IDrawHost &FHost;
