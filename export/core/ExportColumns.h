@@ -63,10 +63,22 @@ public:
   QVariant GetColumnData(int index) const;
   bool ContainsBLOB() const;
   bool ContainsMEMO() const;
+  // Reads the value of column index at the source's current record and converts and formats it
+  // by the column's type: the text a writer gets and the typed value (empty when none).
+  void ReadValue(int index, QString &text, QVariant &data) const;
+  // The type of a column whose sample value is sample (AutoCalcStrType).
+  TExportColType GuessType(const QString &sample) const;
+  int RecordCounter() const { return FRecordCounter; }
 
 private:
+  // The grid the exporter reads, or null when its source is not a bound string grid.
+  class IStringGrid *Grid() const;
+  // A list setting of the exporter, empty when its class does not expose the setting.
+  QStringList Setting(const char *name, const QStringList &value) const;
+
   TExporter *FHolder;
   std::vector<std::unique_ptr<TExportColumn>> FItems;
+  int FRecordCounter = 0;
 };
 
 class TExportCol {

@@ -2,6 +2,8 @@
 // Value patterns and separators used to turn typed values into text.
 
 #include <QChar>
+#include <QDate>
+#include <QDateTime>
 #include <QString>
 
 class TExportFormats {
@@ -11,8 +13,8 @@ public:
   void Assign(const TExportFormats &source);
   void ResetFormats();
   void StoreSeparators();    // the process's current separators become the old ones
-  void ApplyParams();        // the configured separators become the process's current ones
-  void RestoreSeparators();  // the old separators become current again
+  void ApplyParams() const;        // the configured separators become the process's current ones
+  void RestoreSeparators() const;  // the old separators become current again
 
   QChar DecimalSeparator() const { return FDecimalSeparator; }
   void SetDecimalSeparator(QChar c) { FDecimalSeparator = c; }
@@ -59,10 +61,27 @@ struct TFormatSettings {
   QString ShortDateFormat, ShortTimeFormat, CurrencyString;
   int CurrencyFormat = 0;  // position of the currency symbol, 0 to 3
 };
+// The settings as the locale gave them at program start (the defaults of TExportFormats).
+const TFormatSettings &LocaleFormatSettings();
 TFormatSettings &CurrentFormatSettings();
 
-// Formats a number with a pattern of "0", "#", "," and "." using the current separators.
+// Formats a number with a pattern of "0", "#", "," and "." using the current separators. Text in
+// quotes and other characters around the digits are copied; a pattern may hold up to three
+// sections separated by ";" for positive, negative and zero values.
 QString FormatNumber(const QString &pattern, double value);
+// The same for a 64-bit whole number, exact in every digit.
+QString FormatInt64(const QString &pattern, qint64 value);
 // Formats a date-time with a date pattern (d, dd, m, mm, yyyy, h, hh, nn, ss, "/" and ":")
 // using the current separators.
 QString FormatDateTime(const QString &pattern, const class QDateTime &value);
+
+// Text to value with the current separators, as the formatting above reads them back. A text
+// that does not convert gives false and leaves value alone.
+bool TryStrToInt(const QString &text, int &value);
+bool TryStrToInt64(const QString &text, qint64 &value);
+bool TryStrToFloat(const QString &text, double &value);
+// A date (in the order of the short date pattern), a time, or a date followed by a time. A time
+// alone lies on 30 December 1899, the day the date-time scale starts.
+bool TryStrToDateTime(const QString &text, QDateTime &value);
+// The first day of the date-time scale; a value on it is a time of day only.
+QDate ZeroDate();

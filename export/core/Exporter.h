@@ -150,7 +150,10 @@ protected:
   bool ConfirmStop();
 
 private:
+  friend class TExportColumns;  // walks the source for AutoCalcColWidth
   void RunExport();
+  void RunLockedSteps();
+  void RunRecordSteps();
 
   int FRecordCounter = 0;
   TExportColumns FColumns;
@@ -185,6 +188,8 @@ private:
 // An exporter that writes one file, FileName, and may open it afterwards.
 class TExporterText : public TExporter {
 public:
+  TExposedSettings ExposedSettings() const override;
+
   QString FileName() const { return FFileName; }
   void SetFileName(const QString &value) { FFileName = value; }
   bool ShowFile() const { return FShowFile; }
@@ -205,6 +210,13 @@ protected:
   // The folder check: creates the folder of fileName with its parents, or raises message 34025.
   static void ForceFileDirectory(const QString &fileName);
 
+  // Writes fileName through a temporary file in the same folder: produce writes the content, and
+  // only when it returns normally does the result replace fileName. When it raises, an existing
+  // file stays untouched and nothing is left behind. See also TSafeFile (SafeFile.h) for writers
+  // that produce several files or need a file name rather than a stream.
+  static void WriteFileSafely(const QString &fileName,
+                              const std::function<void(QIODevice &)> &produce);
+
 private:
   QString FFileName;
   bool FShowFile = false;
@@ -212,6 +224,9 @@ private:
 };
 
 class TExporterAdvancedText : public TExporterText {
+public:
+  TExposedSettings ExposedSettings() const override;
+
 protected:
   void SaveSettings(TIniFile &ini) override;
   void LoadSettings(TIniFile &ini) override;
