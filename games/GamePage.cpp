@@ -200,12 +200,15 @@ QStringList TGamePage::DrawValues(int Max, int Od, bool distinct) {
 }
 
 void TGamePage::StartFieldRow() {
-  FTable.AppendToColumn(0, QStringLiteral("Pole %1").arg(FTable.RowCount() - 1));
+  // Every value of the field goes to this row, even when an earlier field of the run had fewer
+  // numbers and left cells empty above it.
+  FFieldRow = FTable.RowCount() - 1;
+  FTable.SetCell(0, FFieldRow, QStringLiteral("Pole %1").arg(FFieldRow));
 }
 
 bool TGamePage::RevealValue(int k, const QString &text) {
   FDisplay.Reveal(k, text);
-  FTable.AppendToColumn(k, text);
+  FTable.SetCell(k, FFieldRow, text);
   if (!Pump()) return false;
   if (FInfo.Game == TGame::Kostky) FDisplay.DieFaceChange(k);
   return PauseStep();
@@ -224,7 +227,7 @@ bool TGamePage::ScanReveal(int Max, int Od, int labelCount, bool distinct) {
 void TGamePage::AppendKostkySum() {
   int sum = 0;
   for (int k = 1; k <= TDrawDisplay::DiceCount; ++k) sum += FDisplay.LabelText(k).toInt();
-  FTable.AppendToColumn(FInfo.ExtraColumn, QString::number(sum));
+  FTable.SetCell(FInfo.ExtraColumn, FFieldRow, QString::number(sum));
 }
 
 void TGamePage::Continuation(int fieldsLeft) {

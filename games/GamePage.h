@@ -129,7 +129,7 @@ private:
   // Steps of the scan draw up to the last reveal: reseed, pumps, draw, field row, reveals into
   // labels 1 .. labelCount. False when the run was stopped meanwhile.
   bool ScanReveal(int Max, int Od, int labelCount, bool distinct);
-  // Starts the field row: "Pole " and RowCount - 1 into column 0.
+  // Starts the field row, the last row of the table: "Pole " and RowCount - 1 into column 0.
   void StartFieldRow();
   // Reveals value k: label, table column k, pumps, die face (Kostky), pause. False when stopped.
   bool RevealValue(int k, const QString &text);
@@ -152,4 +152,5 @@ private:
   bool FGenerateEnabled = true;
   int FRunDepth = 0;
   bool FStopped = false;
+  int FFieldRow = 1;  // the row of the field being drawn
 };
