@@ -30,7 +30,7 @@ QString CleanName(const QString &name, bool *changed) {
   if (result.isEmpty())
     result = QStringLiteral("_");
   if (changed)
-    *changed = removed;
+    *changed = removed || name.isEmpty();
   return result;
 }
 
