@@ -1,0 +1,24 @@
+// The program ZUDUVaro: the main window with its six game pages and the hidden About box.
+
+#include "AboutBox.h"
+#include "AppFonts.h"
+#include "DesktopServices.h"
+#include "MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("ZUDUVaro"));
+  QApplication::setOrganizationName(QStringLiteral("ZUDUVaro"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/zuduvaro.png")));
+  LoadWindowFonts();
+  // Written files are opened in the desktop's application for their type.
+  SetShellOpener(std::make_shared<TDesktopShellOpener>());
+
+  Tfrm_main frm_main;
+  TAboutBox AboutBox(&frm_main);
+  frm_main.SetAboutBox(&AboutBox);
+  frm_main.show();
+  return app.exec();
+}
