@@ -107,6 +107,8 @@ TFormatSettings SettingsFromLocale() {
   return s;
 }
 
+}  // namespace
+
 QString CurrencyPattern(const TFormatSettings &s) {
   switch (s.CurrencyFormat) {
   case 0: return s.CurrencyString + DefaultFloatFormat;
@@ -116,6 +118,8 @@ QString CurrencyPattern(const TFormatSettings &s) {
   default: return QString();
   }
 }
+
+namespace {
 
 QString DefaultDateFormat() { return LocaleFormatSettings().ShortDateFormat; }
 QString DefaultTimeFormat() { return LocaleFormatSettings().ShortTimeFormat; }
@@ -254,6 +258,25 @@ const QString &PickSection(const QStringList &sections, bool negative, bool zero
   return sections.at(0);
 }
 
+// The digits of |value| rounded to fracDigits decimals, halves away from zero.
+void RoundToDigits(double value, int fracCount, QString &intDigits, QString &fracDigits) {
+  const double magnitude = std::fabs(value);
+  const double scale = std::pow(10.0, fracCount);
+  QString digits;
+  if (magnitude * scale < 1e15) {
+    digits = QString::number(qint64(std::floor(magnitude * scale + 0.5)));
+    if (digits.size() <= fracCount)
+      digits = QString(fracCount - digits.size() + 1, QLatin1Char('0')) + digits;
+    intDigits = digits.left(digits.size() - fracCount);
+    fracDigits = digits.right(fracCount);
+    return;
+  }
+  digits = QString::number(magnitude, 'f', fracCount);
+  const int point = digits.indexOf(QLatin1Char('.'));
+  intDigits = point < 0 ? digits : digits.left(point);
+  fracDigits = point < 0 ? QString() : digits.mid(point + 1);
+}
+
 // --- date and time formatting ---
 
 QString Pad(int value, int width) { return QString::number(value).rightJustified(width, QLatin1Char('0')); }
@@ -286,17 +309,14 @@ QString FormatNumber(const QString &pattern, double value) {
   if (std::isnan(value) || std::isinf(value))
     return QString::number(value);
   const QStringList sections = SplitSections(pattern);
-  const TNumberLayout probe = ParseNumberSection(sections.at(0));
-  // Rounding decides whether the value counts as zero and which section applies.
-  const QString rounded = QString::number(std::fabs(value), 'f', probe.MaxFracDigits);
-  const bool zero = rounded.count(QLatin1Char('0')) + rounded.count(QLatin1Char('.')) == rounded.size();
+  // Rounding decides whether the value counts as zero and so which section applies.
+  QString intDigits, fracDigits;
+  RoundToDigits(value, ParseNumberSection(sections.at(0)).MaxFracDigits, intDigits, fracDigits);
+  const bool zero = (intDigits + fracDigits).count(QLatin1Char('0')) == (intDigits + fracDigits).size();
   bool printSign = false;
   const QString &section = PickSection(sections, value < 0 && !zero, zero, printSign);
   const TNumberLayout layout = ParseNumberSection(section);
-  const QString digits = QString::number(std::fabs(value), 'f', layout.MaxFracDigits);
-  const int point = digits.indexOf(QLatin1Char('.'));
-  const QString intDigits = point < 0 ? digits : digits.left(point);
-  const QString fracDigits = point < 0 ? QString() : digits.mid(point + 1);
+  RoundToDigits(value, layout.MaxFracDigits, intDigits, fracDigits);
   return LayOutNumber(layout, intDigits, fracDigits, printSign);
 }
 

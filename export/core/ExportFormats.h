@@ -63,6 +63,9 @@ struct TFormatSettings {
 };
 // The settings as the locale gave them at program start (the defaults of TExportFormats).
 const TFormatSettings &LocaleFormatSettings();
+// The currency pattern of settings: its CurrencyString placed by its CurrencyFormat around
+// "#,###,##0.00" (0 before, 1 after, 2 before with a space, 3 after with a space; else empty).
+QString CurrencyPattern(const TFormatSettings &settings);
 TFormatSettings &CurrentFormatSettings();
 
 // Formats a number with a pattern of "0", "#", "," and "." using the current separators. Text in
