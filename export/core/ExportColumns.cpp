@@ -127,7 +127,7 @@ bool TExportColumns::ContainsMEMO() const {
   return std::any_of(FItems.begin(), FItems.end(), [](const auto &c) { return c->IsMemo(); });
 }
 
-IStringGrid *TExportColumns::Grid() const {
+IStringGrid *TExportColumns::HolderGrid() const {
   if (!FHolder || !FHolder->Exposes(QStringLiteral("ExportSource")) ||
       FHolder->ExportSource() != esStringGrid || !FHolder->Exposes(QStringLiteral("StringGrid")))
     return nullptr;
@@ -166,9 +166,13 @@ TExportColType TExportColumns::GuessType(const QString &sample) const {
 
 void TExportColumns::Fill() {
   Clear();
+  FGrid = nullptr;
   if (!FHolder)
     return;
-  IStringGrid *grid = Grid();
+  IStringGrid *grid = HolderGrid();
+  FGrid = grid;
+  FFetchedRecordExposed = FHolder->Exposes(QStringLiteral("OnFetchedRecord"));
+  FSkipRecCount = FHolder->Exposes(QStringLiteral("SkipRecCount")) ? FHolder->SkipRecCount() : 0;
   const QStringList exportedFields =
       Setting("ExportedFields", FHolder->ExportedFields());
   const bool autoCalcStrType =
@@ -241,7 +245,7 @@ void TExportColumns::ReadValue(int index, QString &text, QVariant &data) const {
   const TExportColumn &column = *FItems.at(index);
   text.clear();
   data = QVariant();
-  IStringGrid *grid = Grid();
+  IStringGrid *grid = FGrid;
   if (grid && column.Number < grid->ColCount() && grid->Row() >= 0 && grid->Row() < grid->RowCount())
     text = grid->Cells(column.Number, grid->Row());
   if (!column.AllowFormat())
@@ -300,11 +304,11 @@ void TExportColumns::AutoCalcColWidth() {
     return;
   for (auto &column : FItems)
     column->Width = qMax(column->Width, int(column->Caption.size()));
-  IStringGrid *grid = Grid();
+  IStringGrid *grid = FGrid;
   if (!grid)
     return;
   const int savedRow = grid->Row();
-  const int skip = FHolder->Exposes(QStringLiteral("SkipRecCount")) ? FHolder->SkipRecCount() : 0;
+  const int skip = FSkipRecCount;
   const int limit = FHolder->RecordLimit();
   // Walk the rows the run will export, with a counter of our own.
   grid->SetRow(grid->FixedRows());
@@ -318,7 +322,7 @@ void TExportColumns::AutoCalcColWidth() {
       ReadValue(i, text, data);
       FItems[i]->Width = qMax(FItems[i]->Width, int(FHolder->NormalString(text).size()));
     }
-    if (FHolder->Exposes(QStringLiteral("OnFetchedRecord")) && FHolder->OnFetchedRecord)
+    if (FFetchedRecordExposed && FHolder->OnFetchedRecord)
       FHolder->OnFetchedRecord(FHolder, FRecordCounter);
     QThread::yieldCurrentThread();
     if (grid->Row() < grid->RowCount() - 1)

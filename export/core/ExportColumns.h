@@ -72,13 +72,17 @@ public:
 
 private:
   // The grid the exporter reads, or null when its source is not a bound string grid.
-  class IStringGrid *Grid() const;
+  class IStringGrid *HolderGrid() const;
   // A list setting of the exporter, empty when its class does not expose the setting.
   QStringList Setting(const char *name, const QStringList &value) const;
 
   TExporter *FHolder;
   std::vector<std::unique_ptr<TExportColumn>> FItems;
   int FRecordCounter = 0;
+  // Copies of the exporter's settings taken by Fill, read once per value afterwards.
+  class IStringGrid *FGrid = nullptr;
+  bool FFetchedRecordExposed = false;
+  int FSkipRecCount = 0;
 };
 
 class TExportCol {
