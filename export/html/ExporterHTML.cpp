@@ -210,8 +210,20 @@ QStringList TExporterHTML::FontLines(int indent) const {
   return lines;
 }
 
+// The rule of one cell class; a table background picture replaces the background colour.
+QStringList TExporterHTML::CellClassRule(const QString &opening, TColor background, TColor color,
+                                         const QString &extra) const {
+  QStringList rule{opening};
+  if (!TableBackgroundExists())
+    rule << BackgroundLine.arg(ColorToHTML(background));
+  rule << ColorLine.arg(ColorToHTML(color));
+  if (!extra.isEmpty())
+    rule << extra;
+  rule << FontLines(12) << QStringLiteral("  }");
+  return rule;
+}
+
 void TExporterHTML::BuildStyleSheet() {
-  const bool backgroundImage = TableBackgroundExists();
   QStringList &s = FSStyle;
   s.clear();
   s << QStringLiteral("  BODY { background: ") + ColorToHTML(FHTMLOptions.BackgroundColor) + QLatin1Char(';') +
@@ -224,45 +236,34 @@ void TExporterHTML::BuildStyleSheet() {
   s << QStringLiteral("  A:visited { color: ") + ColorToHTML(FHTMLOptions.VLinkColor) + QStringLiteral(" }");
   s << QStringLiteral("  A:active { color: ") + ColorToHTML(FHTMLOptions.ALinkColor) + QStringLiteral(" }");
   FUseBorderColor = FTableOptions.BorderColor != clWhite;
-  if (AllowCaptions()) {
-    s << QStringLiteral("  .ThRows { ");
-    if (!backgroundImage)
-      s << BackgroundLine.arg(ColorToHTML(FTableOptions.HeadersRowBgColor));
-    s << ColorLine.arg(ColorToHTML(FTableOptions.HeadersRowFontColor));
-    s << QStringLiteral("            font-weight: bold; text-align: center;");
-    s << FontLines(12);
-    s << QStringLiteral("  }");
-  }
-  s << QStringLiteral("  .TrRows {");
-  if (!backgroundImage)
-    s << BackgroundLine.arg(ColorToHTML(FTableOptions.TableBgColor));
-  s << ColorLine.arg(ColorToHTML(FTableOptions.TableFontColor));
-  s << FontLines(12);
-  s << QStringLiteral("  }");
-  s << QStringLiteral("  .TrOdd  {");
-  if (!backgroundImage)
-    s << BackgroundLine.arg(ColorToHTML(FTableOptions.OddRowBgColor));
-  s << ColorLine.arg(ColorToHTML(FTableOptions.TableFontColor));
-  s << FontLines(12);
-  s << QStringLiteral("  }");
+  if (AllowCaptions())
+    s << CellClassRule(QStringLiteral("  .ThRows { "), FTableOptions.HeadersRowBgColor,
+                       FTableOptions.HeadersRowFontColor,
+                       QStringLiteral("            font-weight: bold; text-align: center;"));
+  s << CellClassRule(QStringLiteral("  .TrRows {"), FTableOptions.TableBgColor, FTableOptions.TableFontColor);
+  s << CellClassRule(QStringLiteral("  .TrOdd  {"), FTableOptions.OddRowBgColor, FTableOptions.TableFontColor);
   if (FUseBorderColor)
     s << QStringLiteral("  .TrBC { background-color: ") + ColorToHTML(FTableOptions.BorderColor) +
              QStringLiteral(" }");
 }
 
-// The style sheet of an external-CSS run: linked by its path relative to the page, and written
-// once per run (when it is missing or may be overwritten), replacing the old file at the end.
+// The style sheet of an external-CSS run: written once per run (when it is missing or may be
+// overwritten), replacing the old file only at the end; pages link it relative to their folder.
 void TExporterHTML::WriteStyleSheetLink() {
+  const QString page = FPages.empty() ? FileName() : FPages.back()->FileName;
   if (FRunCSSFileName.isEmpty()) {
-    const QString page = FPages.empty() ? FileName() : FPages.back()->FileName;
-    FRunCSSFileName = FCSSFileName.isEmpty() ? QFileInfo(page).path() + QLatin1Char('/') +
-                                                   QFileInfo(page).completeBaseName() + QStringLiteral(".css")
-                                             : FCSSFileName;
+    const QFileInfo info(page);
+    FRunCSSFileName = FCSSFileName.isEmpty()
+                          ? info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".css")
+                          : FCSSFileName;
     if (!QFileInfo::exists(FRunCSSFileName) || FOverwriteCSSFile)
       WriteCSSFile(FRunCSSFileName);
   }
-  const QString page = FPages.empty() ? FileName() : FPages.back()->FileName;
-  HTMLWriter().WriteCSSLink(QDir(QFileInfo(page).absolutePath()).relativeFilePath(QFileInfo(FRunCSSFileName).absoluteFilePath()));
+  HTMLWriter().WriteCSSLink(CSSLinkFrom(page));
+}
+
+QString TExporterHTML::CSSLinkFrom(const QString &page) const {
+  return QDir(QFileInfo(page).absolutePath()).relativeFilePath(QFileInfo(FRunCSSFileName).absoluteFilePath());
 }
 
 void TExporterHTML::WriteCSSFile(const QString &fileName) {
@@ -415,8 +416,7 @@ void TExporterHTML::WriteIndex() {
       w.WriteLn(line);
     w.EndSTYLE();
   } else {
-    w.WriteCSSLink(QDir(QFileInfo(FileName()).absolutePath())
-                       .relativeFilePath(QFileInfo(FRunCSSFileName).absoluteFilePath()));
+    w.WriteCSSLink(CSSLinkFrom(FileName()));
   }
   w.EndHEAD();
   w.StartBODY();
@@ -480,15 +480,19 @@ void TExporterHTML::Execute() {
     ExportToStream(FOutput.get());
     CommitFiles();
   } catch (...) {
-    FOutput.reset();
-    FStr.reset();  // discards everything not yet committed; existing files stay as they were
-    FSideFiles.clear();
+    ReleaseOutput();  // discards everything not committed; existing files stay as they were
     throw;
   }
+  ReleaseOutput();
+  ShowResultFile();
+}
+
+void TExporterHTML::ReleaseOutput() {
   FOutput.reset();
   FStr.reset();
   FSideFiles.clear();
-  ShowResultFile();
+  for (const auto &page : FPages)
+    page->Content.reset();
 }
 
 // Pages and side files first, FileName (page or index) last.
@@ -499,7 +503,6 @@ void TExporterHTML::CommitFiles() {
     if (file.Device().write(content) != content.size())
       throw EExportError(QStringLiteral("Cannot write the export output: %1").arg(file.Device().errorString()));
     file.Commit();
-    page->Content.reset();
   }
   for (auto &side : FSideFiles)
     side.second->Commit();
@@ -514,24 +517,29 @@ QString TExporterHTML::FileToOpen() {
 
 // ================================================================================ templates
 
+// Calls f(key, colour) for every colour a template file holds; html and table may be const.
+template <typename Html, typename Table, typename F>
+static void ForEachTemplateColor(Html &html, Table &table, F f) {
+  f("BackgroundColor", html.BackgroundColor);
+  f("LinkColor", html.LinkColor);
+  f("VLinkColor", html.VLinkColor);
+  f("ALinkColor", html.ALinkColor);
+  f("TextFontColor", html.TextFont.Color);
+  f("HeadersRowBgColor", table.HeadersRowBgColor);
+  f("HeadersRowFontColor", table.HeadersRowFontColor);
+  f("TableBgColor", table.TableBgColor);
+  f("TableFontColor", table.TableFontColor);
+  f("OddRowBgColor", table.OddRowBgColor);
+  f("BorderColor", table.BorderColor);
+}
+
 void TExporterHTML::SaveTemplateToFile(const QString &fileName) const {
   TIniFile ini(fileName);
   ini.EraseSection(TemplateSection);
-  auto color = [&ini](const char *key, TColor value) {
+  ForEachTemplateColor(FHTMLOptions, FTableOptions, [&ini](const char *key, TColor value) {
     ini.WriteString(TemplateSection, QLatin1String(key), ColorToHTML(value));
-  };
-  color("BackgroundColor", FHTMLOptions.BackgroundColor);
-  color("LinkColor", FHTMLOptions.LinkColor);
-  color("VLinkColor", FHTMLOptions.VLinkColor);
-  color("ALinkColor", FHTMLOptions.ALinkColor);
-  color("TextFontColor", FHTMLOptions.TextFont.Color);
+  });
   ini.WriteString(TemplateSection, QStringLiteral("TextFontName"), FHTMLOptions.TextFont.Name);
-  color("HeadersRowBgColor", FTableOptions.HeadersRowBgColor);
-  color("HeadersRowFontColor", FTableOptions.HeadersRowFontColor);
-  color("TableBgColor", FTableOptions.TableBgColor);
-  color("TableFontColor", FTableOptions.TableFontColor);
-  color("OddRowBgColor", FTableOptions.OddRowBgColor);
-  color("BorderColor", FTableOptions.BorderColor);
   ini.UpdateFile();
 }
 
@@ -540,22 +548,11 @@ void TExporterHTML::LoadTemplateFromFile(const QString &fileName) {
     throw EExportError(QStringLiteral("Template file \"%1\" not found").arg(QDir::toNativeSeparators(fileName)));
   TIniFile ini(fileName);
   // A missing or unreadable value keeps the current one.
-  auto color = [&ini](const char *key, TColor &value) {
+  ForEachTemplateColor(FHTMLOptions, FTableOptions, [&ini](const char *key, TColor &value) {
     HTMLToColor(ini.ReadString(TemplateSection, QLatin1String(key), QString()), value);
-  };
-  color("BackgroundColor", FHTMLOptions.BackgroundColor);
-  color("LinkColor", FHTMLOptions.LinkColor);
-  color("VLinkColor", FHTMLOptions.VLinkColor);
-  color("ALinkColor", FHTMLOptions.ALinkColor);
-  color("TextFontColor", FHTMLOptions.TextFont.Color);
+  });
   FHTMLOptions.TextFont.Name =
       ini.ReadString(TemplateSection, QStringLiteral("TextFontName"), FHTMLOptions.TextFont.Name);
-  color("HeadersRowBgColor", FTableOptions.HeadersRowBgColor);
-  color("HeadersRowFontColor", FTableOptions.HeadersRowFontColor);
-  color("TableBgColor", FTableOptions.TableBgColor);
-  color("TableFontColor", FTableOptions.TableFontColor);
-  color("OddRowBgColor", FTableOptions.OddRowBgColor);
-  color("BorderColor", FTableOptions.BorderColor);
   // The colours are the file's own now, not those of a named template.
   FHTMLTemplate = htCustom;
 }

@@ -102,9 +102,12 @@ private:
   bool OddRow() const;
 
   QStringList FontLines(int indent) const;
+  QStringList CellClassRule(const QString &opening, TColor background, TColor color,
+                            const QString &extra = QString()) const;
   void BuildStyleSheet();
   void WritePageHead();
   void WriteStyleSheetLink();
+  QString CSSLinkFrom(const QString &page) const;
   void WriteCSSFile(const QString &fileName);
   void StartPage();
   void WriteCaptionRow();
@@ -112,6 +115,7 @@ private:
   void WriteIndex();
   void InsertLocationLinks();
   void CommitFiles();
+  void ReleaseOutput();
 
   TUsingCSS FUsingCSS = usInternal;
   QString FCSSFileName;
