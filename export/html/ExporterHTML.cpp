@@ -316,7 +316,7 @@ void TExporterHTML::BeforeDataRows() {
 
 void TExporterHTML::StartPage() {
   if (MultiPage()) {
-    if (FTableOpen || FHeadWritten)
+    if (FTableOpen)
       WritePageEnd();
     ++FCurrPass;
     FPages.push_back(std::make_unique<THTMLPageOption>(PageFileName(FCurrPass)));
