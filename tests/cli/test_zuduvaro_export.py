@@ -294,12 +294,85 @@ class Failures(CliTestCase):
         self.assertEqual(sorted(os.listdir(self.dir)), ["sportka.csv"])
 
 
+class GeneratedTickets(CliTestCase):
+    """--game fills the table with the game's own drawing routines instead of reading a CSV file."""
+
+    # game id, drawn numbers per field (Keno and Šťastných 10 asked for ten), largest value
+    GAMES = [
+        ("keno", 10, 70),
+        ("stastnych10", 10, 80),
+        ("euromiliony", 7, 35),
+        ("luckylines", 8, 40),
+        ("sportka", 6, 49),
+        ("kostky", 6, 6),
+    ]
+
+    def generate(self, game, output, *extra):
+        result = run(["--format", "xml", "--game", game, *extra, output])
+        self.assertEqual(result.returncode, 0, result.stderr.decode("utf-8", "replace"))
+        rows = etree.parse(output).getroot().find("ROWDATA").findall("ROW")
+        return [[row.get("Field%d" % c) for c in range(11)] for row in rows]
+
+    def test_every_game_gives_valid_fields_and_the_same_seed_the_same_table(self):
+        for game, count, top in self.GAMES:
+            with self.subTest(game=game):
+                numbers = ["--numbers", "10"] if count == 10 else []
+                rows = self.generate(game, self.path(game + ".xml"), "--fields", "12", "--seed", "42", *numbers)
+                self.assertEqual(len(rows), 12)
+                for n, row in enumerate(rows, 1):
+                    self.assertEqual(row[0], "Pole" + NBSP + str(n))
+                    values = [int(v) for v in row[1:count + 1]]
+                    self.assertTrue(all(1 <= v <= top for v in values), row)
+                    if game == "luckylines":
+                        self.assertEqual([(v - 1) // 5 for v in values], list(range(8)))
+                    elif game != "kostky":
+                        self.assertEqual(len(set(values)), count, row)
+                    if game == "euromiliony":
+                        self.assertIn(int(row[8]), range(1, 5))
+                    if game == "kostky":
+                        self.assertEqual(int(row[7]), sum(values))
+                    used = count + (1 if game in ("euromiliony", "kostky") else 0)
+                    self.assertEqual(row[used + 1:], [""] * (10 - used))
+                again = self.generate(game, self.path(game + "-again.xml"), "--fields", "12", "--seed", "42", *numbers)
+                self.assertEqual(again, rows)
+
+        captions = etree.parse(self.path("keno.xml")).getroot().find("METADATA/FIELDS").findall("FIELD")
+        self.assertEqual(captions[0].get("DisplayLabel"), "KENO")
+
+    def test_the_html_page_carries_the_game_name_unless_one_is_given(self):
+        run(["--format", "html", "--game", "stastnych10", "--seed", "1", self.path("s.html")])
+        run(["--format", "html", "--game", "sportka", "--name", "Můj tiket", self.path("m.html")])
+        titles = [html5lib.parse(self.read(n), namespaceHTMLElements=False).find(".//title").text
+                  for n in ("s.html", "m.html")]
+        self.assertEqual(titles, ["Šťastných 10", "Můj tiket"])
+        rows = html5lib.parse(self.read("s.html"), namespaceHTMLElements=False).findall(".//tr")
+        self.assertEqual(len(rows), 5)  # the caption row and the window's default of four fields
+
+    def test_wrong_game_options_are_refused_without_writing(self):
+        cases = [
+            (["--game", "bingo"], 2),
+            (["--game", "keno", "--fields", "many"], 2),
+            (["--game", "keno", "--numbers", "11"], 1),
+            (["--game", "sportka", "--numbers", "5"], 1),
+            (["--game", "keno", "--fields", "0"], 1),
+            (["--game", "keno", "--seed", "-3"], 2),
+            (["--fields", "3", self.write("t.csv", SPORTKA_CSV)], 2),
+        ]
+        for extra, status in cases:
+            with self.subTest(extra=extra):
+                result = run(["--format", "xml", *extra, self.path("out.xml")])
+                self.assertEqual(result.returncode, status, result.stderr)
+                self.assertNotEqual(result.stderr, b"")
+        self.assertFalse(os.path.exists(self.path("out.xml")))
+
+
 class Help(CliTestCase):
     def test_help_explains_the_command(self):
         result = run(["--help"])
         self.assertEqual(result.returncode, 0)
         text = result.stdout.decode("utf-8")
-        for word in ("--format", "--name", "GRID.csv", "OUTPUT", "xml", "html", "standard input", "RFC 4180"):
+        for word in ("--format", "--name", "GRID.csv", "OUTPUT", "xml", "html", "standard input", "RFC 4180",
+                     "--game", "--fields", "--numbers", "--seed", "sportka"):
             self.assertIn(word, text)
 
 
