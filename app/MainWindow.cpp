@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
@@ -239,7 +240,14 @@ void Tfrm_main::FormShow() {
   Save_as_regedit->setChecked(!stored.isEmpty());
   if (!stored.isEmpty())
     skin.SetSkinName(stored);
+  ApplySkin();
+  CenterOnScreen();  // the skin may have changed the window's height
+}
+
+void Tfrm_main::ApplySkin() {
   skin.Apply();
+  // A skin may change the menu bar's height: the fixed window size follows at once.
+  layout()->activate();
 }
 
 void Tfrm_main::closeEvent(QCloseEvent *event) {
@@ -308,47 +316,58 @@ void Tfrm_main::Kostky_pocet_ciselChange() { PocetCiselStepped(frame_ball6); }
 // ---------------------------------------------------------------------------------------------
 // Export buttons
 
-void Tfrm_main::frame_ball1btn_xmlClick() { ExportTable(TGame::Keno, TExportButton::Xml); }
-void Tfrm_main::frame_ball1btn_xlsClick() { ExportTable(TGame::Keno, TExportButton::Xls); }
-void Tfrm_main::frame_ball1btn_docxClick() { ExportTable(TGame::Keno, TExportButton::Docx); }
-void Tfrm_main::frame_ball1btn_odtClick() { ExportTable(TGame::Keno, TExportButton::Odt); }
-void Tfrm_main::frame_ball1btn_odsClick() { ExportTable(TGame::Keno, TExportButton::Ods); }
-void Tfrm_main::frame_ball1btn_htmlClick() { ExportTable(TGame::Keno, TExportButton::Html); }
-void Tfrm_main::frame_ball2btn_xmlClick() { ExportTable(TGame::Stastnych10, TExportButton::Xml); }
-void Tfrm_main::frame_ball2btn_xlsClick() { ExportTable(TGame::Stastnych10, TExportButton::Xls); }
-void Tfrm_main::frame_ball2btn_docxClick() { ExportTable(TGame::Stastnych10, TExportButton::Docx); }
-void Tfrm_main::frame_ball2btn_odtClick() { ExportTable(TGame::Stastnych10, TExportButton::Odt); }
-void Tfrm_main::frame_ball2btn_odsClick() { ExportTable(TGame::Stastnych10, TExportButton::Ods); }
-void Tfrm_main::frame_ball2btn_htmlClick() { ExportTable(TGame::Stastnych10, TExportButton::Html); }
-void Tfrm_main::frame_ball3btn_xmlClick() { ExportTable(TGame::Euromiliony, TExportButton::Xml); }
-void Tfrm_main::frame_ball3btn_xlsClick() { ExportTable(TGame::Euromiliony, TExportButton::Xls); }
-void Tfrm_main::frame_ball3btn_docxClick() { ExportTable(TGame::Euromiliony, TExportButton::Docx); }
-void Tfrm_main::frame_ball3btn_odtClick() { ExportTable(TGame::Euromiliony, TExportButton::Odt); }
-void Tfrm_main::frame_ball3btn_odsClick() { ExportTable(TGame::Euromiliony, TExportButton::Ods); }
-void Tfrm_main::frame_ball3btn_htmlClick() { ExportTable(TGame::Euromiliony, TExportButton::Html); }
-void Tfrm_main::frame_ball4btn_xmlClick() { ExportTable(TGame::LuckyLines, TExportButton::Xml); }
-void Tfrm_main::frame_ball4btn_xlsClick() { ExportTable(TGame::LuckyLines, TExportButton::Xls); }
-void Tfrm_main::frame_ball4btn_docxClick() { ExportTable(TGame::LuckyLines, TExportButton::Docx); }
-void Tfrm_main::frame_ball4btn_odtClick() { ExportTable(TGame::LuckyLines, TExportButton::Odt); }
-void Tfrm_main::frame_ball4btn_odsClick() { ExportTable(TGame::LuckyLines, TExportButton::Ods); }
-void Tfrm_main::frame_ball4btn_htmlClick() { ExportTable(TGame::LuckyLines, TExportButton::Html); }
-void Tfrm_main::frame_ball5btn_xmlClick() { ExportTable(TGame::Sportka, TExportButton::Xml); }
-void Tfrm_main::frame_ball5btn_xlsClick() { ExportTable(TGame::Sportka, TExportButton::Xls); }
-void Tfrm_main::frame_ball5btn_docxClick() { ExportTable(TGame::Sportka, TExportButton::Docx); }
-void Tfrm_main::frame_ball5btn_odtClick() { ExportTable(TGame::Sportka, TExportButton::Odt); }
-void Tfrm_main::frame_ball5btn_odsClick() { ExportTable(TGame::Sportka, TExportButton::Ods); }
-void Tfrm_main::frame_ball5btn_htmlClick() { ExportTable(TGame::Sportka, TExportButton::Html); }
-void Tfrm_main::frame_ball6btn_xmlClick() { ExportTable(TGame::Kostky, TExportButton::Xml); }
-void Tfrm_main::frame_ball6btn_xlsClick() { ExportTable(TGame::Kostky, TExportButton::Xls); }
-void Tfrm_main::frame_ball6btn_docxClick() { ExportTable(TGame::Kostky, TExportButton::Docx); }
-void Tfrm_main::frame_ball6btn_odtClick() { ExportTable(TGame::Kostky, TExportButton::Odt); }
-void Tfrm_main::frame_ball6btn_odsClick() { ExportTable(TGame::Kostky, TExportButton::Ods); }
-void Tfrm_main::frame_ball6btn_htmlClick() { ExportTable(TGame::Kostky, TExportButton::Html); }
+void Tfrm_main::frame_ball1btn_xmlClick() { ExportTable(TGame::Keno, efXML); }
+void Tfrm_main::frame_ball1btn_xlsClick() { ExportTable(TGame::Keno, efXLS); }
+void Tfrm_main::frame_ball1btn_docxClick() { ExportTable(TGame::Keno, efDOCX); }
+void Tfrm_main::frame_ball1btn_odtClick() { ExportTable(TGame::Keno, efODT); }
+void Tfrm_main::frame_ball1btn_odsClick() { ExportTable(TGame::Keno, efODS); }
+void Tfrm_main::frame_ball1btn_htmlClick() { ExportTable(TGame::Keno, efHTML); }
+void Tfrm_main::frame_ball2btn_xmlClick() { ExportTable(TGame::Stastnych10, efXML); }
+void Tfrm_main::frame_ball2btn_xlsClick() { ExportTable(TGame::Stastnych10, efXLS); }
+void Tfrm_main::frame_ball2btn_docxClick() { ExportTable(TGame::Stastnych10, efDOCX); }
+void Tfrm_main::frame_ball2btn_odtClick() { ExportTable(TGame::Stastnych10, efODT); }
+void Tfrm_main::frame_ball2btn_odsClick() { ExportTable(TGame::Stastnych10, efODS); }
+void Tfrm_main::frame_ball2btn_htmlClick() { ExportTable(TGame::Stastnych10, efHTML); }
+void Tfrm_main::frame_ball3btn_xmlClick() { ExportTable(TGame::Euromiliony, efXML); }
+void Tfrm_main::frame_ball3btn_xlsClick() { ExportTable(TGame::Euromiliony, efXLS); }
+void Tfrm_main::frame_ball3btn_docxClick() { ExportTable(TGame::Euromiliony, efDOCX); }
+void Tfrm_main::frame_ball3btn_odtClick() { ExportTable(TGame::Euromiliony, efODT); }
+void Tfrm_main::frame_ball3btn_odsClick() { ExportTable(TGame::Euromiliony, efODS); }
+void Tfrm_main::frame_ball3btn_htmlClick() { ExportTable(TGame::Euromiliony, efHTML); }
+void Tfrm_main::frame_ball4btn_xmlClick() { ExportTable(TGame::LuckyLines, efXML); }
+void Tfrm_main::frame_ball4btn_xlsClick() { ExportTable(TGame::LuckyLines, efXLS); }
+void Tfrm_main::frame_ball4btn_docxClick() { ExportTable(TGame::LuckyLines, efDOCX); }
+void Tfrm_main::frame_ball4btn_odtClick() { ExportTable(TGame::LuckyLines, efODT); }
+void Tfrm_main::frame_ball4btn_odsClick() { ExportTable(TGame::LuckyLines, efODS); }
+void Tfrm_main::frame_ball4btn_htmlClick() { ExportTable(TGame::LuckyLines, efHTML); }
+void Tfrm_main::frame_ball5btn_xmlClick() { ExportTable(TGame::Sportka, efXML); }
+void Tfrm_main::frame_ball5btn_xlsClick() { ExportTable(TGame::Sportka, efXLS); }
+void Tfrm_main::frame_ball5btn_docxClick() { ExportTable(TGame::Sportka, efDOCX); }
+void Tfrm_main::frame_ball5btn_odtClick() { ExportTable(TGame::Sportka, efODT); }
+void Tfrm_main::frame_ball5btn_odsClick() { ExportTable(TGame::Sportka, efODS); }
+void Tfrm_main::frame_ball5btn_htmlClick() { ExportTable(TGame::Sportka, efHTML); }
+void Tfrm_main::frame_ball6btn_xmlClick() { ExportTable(TGame::Kostky, efXML); }
+void Tfrm_main::frame_ball6btn_xlsClick() { ExportTable(TGame::Kostky, efXLS); }
+void Tfrm_main::frame_ball6btn_docxClick() { ExportTable(TGame::Kostky, efDOCX); }
+void Tfrm_main::frame_ball6btn_odtClick() { ExportTable(TGame::Kostky, efODT); }
+void Tfrm_main::frame_ball6btn_odsClick() { ExportTable(TGame::Kostky, efODS); }
+void Tfrm_main::frame_ball6btn_htmlClick() { ExportTable(TGame::Kostky, efHTML); }
 
-void Tfrm_main::ExportTable(TGame game, TExportButton format) {
-  Q_UNUSED(game);
-  Q_UNUSED(format);
-  // EXPORT-ACTIONS: bound once the export action procedure is available.
+void Tfrm_main::ExportTable(TGame game, TExportFormat format) {
+  const TExportFormatInfo &info = ExportFormatInfo(format);
+  const std::optional<QString> chosen =
+      FServices.SaveDialog->Execute(SaveDialogTitle, info.Filter, 0);
+  if (!chosen)
+    return;
+  const QString fileName = ExportFileName(*chosen, format);
+  // The dialog saw the name before the extension was added: ask about the file really written.
+  if (QFileInfo::exists(fileName) &&
+      !FServices.MessageBox->Confirm(
+          SaveDialogTitle, QStringLiteral("Soubor \"%1\" již existuje.\nChcete ho nahradit?")
+                               .arg(QDir::toNativeSeparators(fileName))))
+    return;
+  TGamePage &page = Page(game);
+  FExports.Execute(format, page._sg(), page.Info().ExportName, fileName);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -366,7 +385,7 @@ void Tfrm_main::WoodClick() { ChooseSkin(QStringLiteral("Wood")); }
 
 void Tfrm_main::ChooseSkin(const QString &name) {
   skin.SetSkinName(name);
-  skin.Apply();
+  ApplySkin();
   NastaveniClick();
 }
 

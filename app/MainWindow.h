@@ -7,6 +7,7 @@
 // forward to the game pages' models (TGamePage) and to the export actions. Every handler bound to
 // a control runs through one guard that shows an error in a message box and lets the program go on.
 
+#include "ExportActions.h"
 #include "app/skins/SkinManager.h"
 #include "games/GameCatalogue.h"
 
@@ -26,9 +27,6 @@ class Tframe_ball;
 class QAction;
 class QMenu;
 class QTabWidget;
-
-// The export formats of a page's six buttons.
-enum class TExportButton { Xml, Xls, Docx, Odt, Ods, Html };
 
 // What the window reaches through an interface; a null member gets the real one.
 struct TMainWindowServices {
@@ -128,8 +126,11 @@ public:
   void frame_ball6btn_odtClick();
   void frame_ball6btn_odsClick();
   void frame_ball6btn_htmlClick();
-  // The export action of a page and format: save dialog, then the exporter.
-  void ExportTable(TGame game, TExportButton format);
+  // The export action of a page and format: the save dialog, then the exporter of the format bound
+  // to the page's table and named after its game.
+  void ExportTable(TGame game, TExportFormat format);
+  // The exporter components `ExportXML` ... `ExportHTML`, shared by all pages.
+  TExportComponents &ExportComponents() { return FExports; }
 
   // --- menu "Nastavení" ---
   void AcrylClick();
@@ -192,10 +193,12 @@ private:
   std::function<void()> Handler(void (Tfrm_main::*handler)());
   QAction *SkinItem(const QString &name, void (Tfrm_main::*handler)());
   void CenterOnScreen();
+  void ApplySkin();
 
   TMainWindowServices FServices;
   std::array<std::unique_ptr<TGamePage>, GameCount> FPages;
   std::array<Tframe_ball *, GameCount> FFrames{};
+  TExportComponents FExports;
   TAboutBox *FAboutBox = nullptr;
   bool FShown = false;
 };
