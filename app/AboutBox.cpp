@@ -64,7 +64,6 @@ TAboutBox::TAboutBox(QWidget *mainWindow, std::shared_ptr<IUrlOpener> opener)
   setWindowIcon(QIcon(QStringLiteral(":/img/zuduvaro.png")));
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
-  setFont(font);
   setFixedSize(248, 207);
 
   Panel1 = new QFrame(this);
@@ -106,6 +105,7 @@ TAboutBox::TAboutBox(QWidget *mainWindow, std::shared_ptr<IUrlOpener> opener)
   OKButton->setDefault(true);
   OKButton->setAutoDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+  SetFontThroughout(this, font);
 }
 
 void TAboutBox::ShowModal() {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QWidget>
 
 bool LoadWindowFonts(const QString &folder) {
   if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
@@ -22,4 +23,23 @@ QFont TahomaFont(int pixelSize, bool bold) {
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;
+}
+
+void SetFontThroughout(QWidget *root, const QFont &font) {
+  root->setFont(font);
+  // Parents come before their children, so each widget takes its parent's font as settled here.
+  for (QWidget *widget : root->findChildren<QWidget *>()) {
+    if (widget->testAttribute(Qt::WA_SetFont) || !widget->parentWidget())
+      continue;
+    const QFont inherited = widget->parentWidget()->font();
+    // A copy with every property set explicitly: a font that only inherits is not kept.
+    QFont own(inherited.family());
+    if (inherited.pixelSize() > 0)
+      own.setPixelSize(inherited.pixelSize());
+    else
+      own.setPointSizeF(inherited.pointSizeF());
+    own.setWeight(inherited.weight());
+    own.setItalic(inherited.italic());
+    widget->setFont(own);
+  }
 }

@@ -12,3 +12,9 @@ bool LoadWindowFonts(const QString &folder = QStringLiteral("/usr/share/wine/fon
 
 // Tahoma at the given pixel height (the window's font heights are pixel heights).
 QFont TahomaFont(int pixelSize, bool bold = false);
+
+// Gives root the font, and every widget under it without a font of its own the font of its
+// parent as its own. While the application has a style sheet (every skin is one), Qt passes no
+// font from parent to child, so each widget holds its font itself.
+class QWidget;
+void SetFontThroughout(QWidget *root, const QFont &font);

@@ -48,10 +48,9 @@ Tfrm_main::Tfrm_main(TMainWindowServices services, QWidget *parent)
   // Fixed size: the title bar offers the system menu and the close button only.
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(TahomaFont(11));
-
   BuildMenu();
   BuildPages();
+  SetFontThroughout(this, TahomaFont(11));
   // The client area is fixed; the window is the client plus the menu bar and never resizes.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();

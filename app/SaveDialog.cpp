@@ -28,6 +28,12 @@ std::optional<QString> TFileSaveDialog::Execute(const QString &title, const QStr
   if (!filters.isEmpty())
     dialog.selectNameFilter(filters.value(qMax(0, filterIndex - 1)));
   dialog.setDirectory(FLastFolder.isEmpty() ? QDir::homePath() : FLastFolder);
+  // The program speaks Czech also where Qt has no translation installed.
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Uložit do:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Název souboru:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Uložit jako typ:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Uložit"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Storno"));
 
   for (;;) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -4,7 +4,11 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QSettings>
 
 namespace {
@@ -109,4 +113,23 @@ TEST_F(SkinSettingsTest, SettingLivesUnderNastaveniVzhled) {
   QSettings ini(SettingsFile(), QSettings::IniFormat);
   EXPECT_EQ(ini.value(QStringLiteral("Nastavení/Vzhled")).toString(), "WLM");
   EXPECT_EQ(ini.childGroups(), QStringList({"Nastavení"}));
+}
+
+TEST_F(SkinSettingsTest, FontsSurviveSkinChanges) {
+  Tframe_ball &f = Frame(TGame::Keno);
+  for (const QString &skin : {QStringLiteral("Steam"), QStringLiteral("Wood")}) {
+    Choose(skin);
+    SCOPED_TRACE(skin.toStdString());
+    // Inherited from the window ...
+    for (QWidget *w : {static_cast<QWidget *>(f.lbl_pocet_poli),
+                       static_cast<QWidget *>(Window->menuBar()),
+                       static_cast<QWidget *>(Window->pc->tabBar())}) {
+      EXPECT_EQ(w->font().family(), "Tahoma") << w->metaObject()->className();
+      EXPECT_EQ(w->font().pixelSize(), 11) << w->metaObject()->className();
+    }
+    // ... and set on the inputs and number labels.
+    EXPECT_EQ(f.keno_pocet_poli->font().pixelSize(), 13);
+    EXPECT_TRUE(f.keno_pocet_poli->font().bold());
+    EXPECT_EQ(f.c[0]->font().pixelSize(), 27);
+  }
 }

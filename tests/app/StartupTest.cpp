@@ -273,3 +273,16 @@ TEST_F(StartupTest, MenuHoldsTheSkinsTheSwitchAndAboutUs) {
   }
   EXPECT_EQ(Window->skin.SkinName(), "WLM");
 }
+
+TEST_F(StartupTest, InputsShowTheirValuesInBold13) {
+  Tframe_ball &f = Frame(TGame::Keno);
+  QWidget *editors[] = {f.keno_pocet_poli->Editor(),
+                        f.keno_pocet_cisel->findChild<QLineEdit *>(), f.cb_rychlost};
+  for (QWidget *editor : editors) {
+    EXPECT_EQ(editor->font().family(), "Tahoma");
+    EXPECT_EQ(editor->font().pixelSize(), 13);
+    EXPECT_TRUE(editor->font().bold());
+  }
+  EXPECT_EQ(f.lbl_pocet_poli->font().pixelSize(), 11);
+  EXPECT_FALSE(f.lbl_pocet_poli->font().bold());
+}

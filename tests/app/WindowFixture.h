@@ -10,6 +10,7 @@
 #include "SettingsStore.h"
 #include "games/GamePage.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -29,6 +30,8 @@ protected:
 
   // A new window on the same settings file, shown (which runs FormShow).
   std::unique_ptr<Tfrm_main> MakeWindow() {
+    // A program starts without a skin; the window applies one when it is shown.
+    qApp->setStyleSheet(QString());
     TMainWindowServices services;
     services.DrawHost = Host;
     services.Random = std::make_shared<TSeededRandomSource>(20240611);
