@@ -154,8 +154,11 @@ void Tframe_ball::BuildSlotRow() {
     c[s]->setGeometry(LabelLefts[s], 20, 42, 41);
     c[s]->setFont(numberFont);
     c[s]->setAlignment(Qt::AlignCenter);
-    if (FPage.Display().LabelSlateBlue(s + 1))
-      c[s]->setStyleSheet(QStringLiteral("color: rgb(43, 53, 77); background: transparent;"));
+    // Label 10 shows the system's window-text colour, black; the skins' own text colour would
+    // vanish on the light disc of the ball in the dark skins.
+    c[s]->setStyleSheet(FPage.Display().LabelSlateBlue(s + 1)
+                            ? QStringLiteral("color: rgb(43, 53, 77); background: transparent;")
+                            : QStringLiteral("color: black; background: transparent;"));
   }
   for (int s = 0; s < SlotCount; ++s) {
     k[s] = new QLabel(pn_ball);

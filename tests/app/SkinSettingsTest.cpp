@@ -133,3 +133,22 @@ TEST_F(SkinSettingsTest, FontsSurviveSkinChanges) {
     EXPECT_EQ(f.c[0]->font().pixelSize(), 27);
   }
 }
+
+// The numbers stand on the light disc of the ball whatever the skin: labels 1 to 9 (and 10 on
+// Kostky) in dark slate blue, label 10 of the ball pages in black, never in a skin's light text.
+TEST_F(SkinSettingsTest, BallNumbersStayDarkInEverySkin) {
+  for (const QString &skin : SkinsInMenuOrder) {
+    Choose(skin);
+    for (TGame game : {TGame::Keno, TGame::Sportka, TGame::Kostky}) {
+      Tframe_ball &f = Frame(game);
+      for (int slot = 0; slot < Tframe_ball::SlotCount; ++slot) {
+        f.c[slot]->ensurePolished();
+        const QColor text = f.c[slot]->palette().color(f.c[slot]->foregroundRole());
+        const QColor expected =
+            slot < 9 || game == TGame::Kostky ? QColor(43, 53, 77) : QColor(Qt::black);
+        EXPECT_EQ(text, expected) << skin.toStdString() << " page " << PageNumber(game) << " label "
+                                  << slot + 1;
+      }
+    }
+  }
+}
