@@ -118,6 +118,10 @@ void TExporter::LoadPropertiesFromFile(const QString &fileName) {
   if (!QFileInfo(fileName).isFile())
     throw EExportError(QStringLiteral("Settings file \"%1\" not found").arg(QDir::toNativeSeparators(fileName)));
   TIniFile ini(fileName);
+  // Files of an older version hold plain ANSI text, whatever their bytes look like. A file
+  // without a version number is taken as UTF-8 when its bytes are valid UTF-8.
+  if (ini.ReadInteger(SectionIniVersion, QStringLiteral("Number"), IniVersionNumber) < IniVersionNumber)
+    ini.ReadAsAnsi();
   LoadSettings(ini);
 }
 

@@ -43,11 +43,17 @@ bool SameName(const QString &a, const QString &b) { return a.compare(b, Qt::Case
 
 }  // namespace
 
-TIniFile::TIniFile(const QString &fileName) : FFileName(fileName) {
-  QFile file(fileName);
+TIniFile::TIniFile(const QString &fileName) : FFileName(fileName) { Read(false); }
+
+void TIniFile::ReadAsAnsi() { Read(true); }
+
+void TIniFile::Read(bool ansi) {
+  FSections.clear();
+  QFile file(FFileName);
   if (!file.open(QIODevice::ReadOnly))
     return;
-  const QString text = DecodeIniText(file.readAll());
+  const QByteArray bytes = file.readAll();
+  const QString text = ansi ? DecodeAnsi(bytes) : DecodeIniText(bytes);
   std::vector<std::pair<QString, QString>> *current = nullptr;
   for (QString line : text.split(QLatin1Char('\n'))) {
     if (line.endsWith(QLatin1Char('\r')))

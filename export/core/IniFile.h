@@ -10,6 +10,9 @@ class TIniFile {
 public:
   explicit TIniFile(const QString &fileName);  // reads the file when it exists
   void UpdateFile() const;                      // writes everything back
+  // Reads the file again taking its bytes as Windows ANSI text, as files were stored before
+  // their strings were UTF-8 (even bytes that happen to form valid UTF-8).
+  void ReadAsAnsi();
 
   QString ReadString(const QString &section, const QString &key, const QString &def) const;
   void WriteString(const QString &section, const QString &key, const QString &value);
@@ -23,6 +26,8 @@ public:
   bool SectionExists(const QString &section) const;
 
 private:
+  void Read(bool ansi);
+
   QString FFileName;
   std::vector<std::pair<QString, std::vector<std::pair<QString, QString>>>> FSections;
 };

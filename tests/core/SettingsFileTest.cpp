@@ -149,16 +149,33 @@ TEST(SettingsFile, MissingKeysKeepTheCurrentValues) {
   EXPECT_EQ(e.Formats().IntegerFormat(), "#,###,##0") << "an empty pattern is the default";
 }
 
-TEST(SettingsFile, OlderFilesAreReadAsPlainAnsiText) {
+TEST(SettingsFile, TheVersionNumberDecidesHowStringsAreRead) {
+  // "\xC3\xA9" is "é" in UTF-8 but "Ã©" in ANSI text; "\x8A" and "\x80" are ANSI only.
+  struct Case {
+    const char *version;  // the [IniVersion] lines, or none
+    QByteArray fileName;
+    QString read;
+  } cases[] = {
+      {"Number=300\r\n", "C:\\Export\\\x8A" "koda \xE9t\xE9 \x80.xml", QStringLiteral("C:\\Export\\Škoda été €.xml")},
+      {"Number=300\r\n", "caf\xC3\xA9.xml", QStringLiteral("caf\u00C3\u00A9.xml")},
+      {"Number=400\r\n", "caf\xC3\xA9.xml", QStringLiteral("caf\u00E9.xml")},
+      {"Number=401\r\n", "caf\xC3\xA9.xml", QStringLiteral("caf\u00E9.xml")},
+      {nullptr, "caf\xC3\xA9.xml", QStringLiteral("caf\u00E9.xml")},
+      {nullptr, "caf\xE9.xml", QStringLiteral("caf\u00E9.xml")},
+  };
   QTemporaryDir folder;
-  const QString fileName = folder.filePath("old.ini");
-  QFile raw(fileName);
-  ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
-  raw.write("[IniVersion]\r\nNumber=300\r\n[GENERAL]\r\nFileName=C:\\Export\\\x8A" "koda \xE9t\xE9 \x80.xml\r\n");
-  raw.close();
-  TRecordingExporter e;
-  e.LoadPropertiesFromFile(fileName);
-  EXPECT_EQ(e.FileName(), QStringLiteral("C:\\Export\\Škoda été €.xml"));
+  const QString fileName = folder.filePath("settings.ini");
+  for (const Case &c : cases) {
+    QFile raw(fileName);
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    if (c.version)
+      raw.write(QByteArray("[IniVersion]\r\n") + c.version);
+    raw.write("[GENERAL]\r\nFileName=" + c.fileName + "\r\n");
+    raw.close();
+    TRecordingExporter e;
+    e.LoadPropertiesFromFile(fileName);
+    EXPECT_EQ(e.FileName(), c.read) << (c.version ? c.version : "no version") << c.fileName.toStdString();
+  }
 }
 
 TEST(SettingsFile, LoadingAMissingFileRaises) {
