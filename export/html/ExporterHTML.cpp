@@ -447,6 +447,9 @@ void TExporterHTML::InsertLocationLinks() {
   links.NextLinkTitle = FNavigation.NextLinkTitle;
   links.LastLinkTitle = FNavigation.LastLinkTitle;
 
+  // The blocks take the page's own encoding: ANSI bytes inside a UTF-8 or UTF-16 page would garble
+  // titles that are not ASCII, and an odd byte count would shift every later UTF-16 character.
+  const TExportCharsetType charset = CharsetType();
   for (int i = 0; i < links.Count; ++i) {
     THTMLPageOption &page = *FPages[i];
     links.Page = i + 1;
@@ -454,13 +457,13 @@ void TExporterHTML::InsertLocationLinks() {
     qint64 shift = 0;
     if (FNavigation.OnTop && page.FTopLocationLinkPos >= 0) {
       links.Top = true;
-      const QByteArray block = TExportWriter::Encode(THTMLWriter::WriteLocationLinks(links), ectLocalANSI);
+      const QByteArray block = TExportWriter::Encode(THTMLWriter::WriteLocationLinks(links), charset);
       content.insert(page.FTopLocationLinkPos, block);
       shift = block.size();
     }
     if (FNavigation.OnBottom && page.FBottomLocationLinkPos >= 0) {
       links.Top = false;
-      const QByteArray block = TExportWriter::Encode(THTMLWriter::WriteLocationLinks(links), ectLocalANSI);
+      const QByteArray block = TExportWriter::Encode(THTMLWriter::WriteLocationLinks(links), charset);
       content.insert(page.FBottomLocationLinkPos + shift, block);
     }
     page.Content->close();

@@ -6,6 +6,7 @@
 #include "export/html/ExporterHTML.h"
 
 #include <QBuffer>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -380,6 +381,28 @@ TEST_F(HtmlExport, IndexLinkTemplateNumbersTheLinks) {
   });
   const QStringList index = Lines(ReadAll(Path("out.html")));
   EXPECT_TRUE(index.contains(R"(<a href="out03.html">Strana 03</a>)"));
+}
+
+TEST_F(HtmlExport, NavigationBlocksTakeThePagesEncoding) {
+  struct Case {
+    TExportCharsetType charset;
+    QStringDecoder::Encoding encoding;
+  } cases[] = {{ectUTF8, QStringDecoder::Utf8}, {ectUTF16, QStringDecoder::Utf16LE}};
+  for (const Case &c : cases) {
+    TTestGrid grid({{"A"}, {"1"}, {"2"}});
+    TExporterHTML exporter;
+    BindLikeTheWindow(exporter, grid, Path("out.html"));
+    exporter.SetMaxRecords(1);
+    exporter.SetCharsetType(c.charset);
+    exporter.Navigation().PriorLinkTitle = QStringLiteral("Předchozí");
+    exporter.Execute();
+
+    QStringDecoder decode(c.encoding);
+    const QString page = decode(ReadAll(Path("out02.html")));
+    EXPECT_FALSE(decode.hasError()) << c.charset;
+    EXPECT_EQ(page.count(QStringLiteral(R"(    <td><a href="out01.html">Předchozí</a></td>)")), 2) << c.charset;
+    EXPECT_TRUE(page.endsWith(QStringLiteral("</Table>\r\n</BODY>\r\n</HTML>\r\n"))) << c.charset;
+  }
 }
 
 TEST_F(HtmlExport, FailedRunLeavesEveryOldFileUntouched) {
