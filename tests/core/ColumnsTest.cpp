@@ -144,7 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TFieldsCase{"Reordered", {"Field10", "0"}, {10, 0}},
                       TFieldsCase{"NotANumber", {"x"}, {}},
                       TFieldsCase{"OutsideTheGrid", {"Field99", "11", "-1"}, {}},
-                      TFieldsCase{"MixedSkipsOnlyTheBadOnes", {"x", "Field3", "Field99"}, {3}}),
+                      TFieldsCase{"MixedSkipsOnlyTheBadOnes", {"x", "Field3", "Field99"}, {3}},
+                      // Six characters and more lose their first "Field", wherever it stands.
+                      TFieldsCase{"FieldRemovedInside", {"1Field0", "FieldField2", "00004"}, {10, 4}},
+                      // Shorter entries are numbers as they stand.
+                      TFieldsCase{"ShortEntriesAreNumbers", {"Fie1", "7", "0010"}, {7, 10}}),
     [](const ::testing::TestParamInfo<TFieldsCase> &info) { return std::string(info.param.name); });
 
 TEST(ExportColumns, DuplicateSelectionsBothCarryTheValue) {

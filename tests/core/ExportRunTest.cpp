@@ -277,22 +277,28 @@ struct TAbortCase {
 class ExportRunAbortOutsideTheLoop : public ::testing::TestWithParam<TAbortCase> {};
 
 // Outside the record loop an abort ends the run at once, without AfterDataRows; from the caption
-// row on the document is still completed.
+// row on the document is still completed, and OnEndExport still fires.
 TEST_P(ExportRunAbortOutsideTheLoop, EndsTheRunAtTheNextCheck) {
   const TAbortCase &c = GetParam();
   TTestGrid grid = NumberedGrid(3);
   TRecordingExporter exporter;
   BindGrid(exporter, grid);
   exporter.SetSkipRecCount(1);
+  exporter.SetAutoCalcColWidth(true);
   const QString hook = QString::fromLatin1(c.hook);
   exporter.OnHook = [&](const QString &name) {
     if (name == hook)
       exporter.Abort();
   };
+  exporter.OnFetchedRecord = [&](TExporter *sender, int) {
+    if (hook == "OnFetchedRecord")
+      sender->Abort();
+  };
   exporter.OnSkippedRecord = [&](TExporter *sender, int) {
     if (hook == "OnSkippedRecord")
       sender->Abort();
   };
+  exporter.OnEndExport = [&](TExporter *) { exporter.Log << "OnEndExport"; };
 
   exporter.RunToText();
 
@@ -303,9 +309,12 @@ TEST_P(ExportRunAbortOutsideTheLoop, EndsTheRunAtTheNextCheck) {
 INSTANTIATE_TEST_SUITE_P(
     Points, ExportRunAbortOutsideTheLoop,
     ::testing::Values(TAbortCase{"StartExport", {"StartExport"}},
-                      TAbortCase{"WriteCaptions", {"StartExport", "WriteCaptions", "CompleteExport"}},
-                      TAbortCase{"BeforeDataRows", {"StartExport", "WriteCaptions", "BeforeDataRows", "CompleteExport"}},
-                      TAbortCase{"OnSkippedRecord", {"StartExport", "WriteCaptions", "BeforeDataRows", "CompleteExport"}}),
+                      TAbortCase{"OnFetchedRecord", {"StartExport"}},
+                      TAbortCase{"WriteCaptions", {"StartExport", "WriteCaptions", "OnEndExport", "CompleteExport"}},
+                      TAbortCase{"BeforeDataRows",
+                                 {"StartExport", "WriteCaptions", "BeforeDataRows", "OnEndExport", "CompleteExport"}},
+                      TAbortCase{"OnSkippedRecord",
+                                 {"StartExport", "WriteCaptions", "BeforeDataRows", "OnEndExport", "CompleteExport"}}),
     [](const ::testing::TestParamInfo<TAbortCase> &info) { return std::string(info.param.hook); });
 
 TEST(ExportRun, AbortBeforeTheRunHasNoEffect) {
