@@ -247,6 +247,15 @@ void TExporterHTML::BuildStyleSheet() {
              QStringLiteral(" }");
 }
 
+// The style sheet inside the page's head.
+void TExporterHTML::WriteStyleSheet() {
+  THTMLWriter &w = HTMLWriter();
+  w.StartSTYLE();
+  for (const QString &line : FSStyle)
+    w.WriteLn(line);
+  w.EndSTYLE();
+}
+
 // The style sheet of an external-CSS run: written once per run (when it is missing or may be
 // overwritten), replacing the old file only at the end; pages link it relative to their folder.
 void TExporterHTML::WriteStyleSheetLink() {
@@ -293,10 +302,7 @@ void TExporterHTML::WritePageHead() {
   w.WriteUnicodeCharset(ectUTF8);
   w.WriteTITLE(Title());
   if (FUsingCSS == usInternal) {
-    w.StartSTYLE();
-    for (const QString &line : FSStyle)
-      w.WriteLn(line);
-    w.EndSTYLE();
+    WriteStyleSheet();
   } else if (OutputIsFile()) {
     WriteStyleSheetLink();
   }
@@ -411,10 +417,7 @@ void TExporterHTML::WriteIndex() {
   w.StartHTML();
   w.StartHEAD();
   if (FUsingCSS == usInternal) {
-    w.StartSTYLE();
-    for (const QString &line : FSStyle)
-      w.WriteLn(line);
-    w.EndSTYLE();
+    WriteStyleSheet();
   } else {
     w.WriteCSSLink(CSSLinkFrom(FileName()));
   }

@@ -106,6 +106,7 @@ private:
                             const QString &extra = QString()) const;
   void BuildStyleSheet();
   void WritePageHead();
+  void WriteStyleSheet();
   void WriteStyleSheetLink();
   QString CSSLinkFrom(const QString &page) const;
   void WriteCSSFile(const QString &fileName);
