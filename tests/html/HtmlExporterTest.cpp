@@ -295,6 +295,19 @@ TEST_F(HtmlExport, TablesWithoutRecordsStillGiveAClosedPage) {
   }
 }
 
+TEST_F(HtmlExport, RejectedFirstRecordStillGivesAWholePage) {
+  // The page starts with the first record written, not with record 0 as such.
+  const QStringList lines = Export(SportkaGrid(), [](TExporterHTML &e) {
+    e.OnBeforeExportRow = [](TExporter *, TExportRow &row, bool &accept) { accept = row[0].Value != "Pole 1"; };
+  });
+  EXPECT_EQ(lines.mid(0, 31), SportkaPage.mid(0, 31));
+  EXPECT_EQ(lines.count(R"(    <td class="ThRows">Sportka</td>)"), 1);
+  EXPECT_EQ(DataCells(lines), (QStringList{R"(    <td class="TrOdd" align=Left>Pole&#160;2</td>)",
+                                           R"(    <td class="TrOdd" align=Left>23</td>)",
+                                           R"(    <td class="TrOdd" align=Left>42</td>)"}));
+  EXPECT_EQ(lines.mid(lines.size() - 5), SportkaPage.mid(SportkaPage.size() - 5));
+}
+
 TEST_F(HtmlExport, ExternalStyleSheetGoesBesideThePage) {
   const QStringList lines = Export(SportkaGrid(), [](TExporterHTML &e) { e.SetUsingCSS(usExternal); });
   EXPECT_EQ(lines.mid(3, 3), (QStringList{" <Title>Sportka</Title>",
