@@ -25,7 +25,11 @@ int TGamePage::PocetPoli() const {
 void TGamePage::SetPocetPoliText(const QString &text) { ChangePocetPoliText(text); }
 
 void TGamePage::WritePocetPoli(int value) {
-  ChangePocetPoliText(QString::number(qBound(PocetPoliMin, value, PocetPoliMax)));
+  value = qBound(PocetPoliMin, value, PocetPoliMax);
+  // The input compares values, not texts: writing 0 over an empty text, or 7 over "007", leaves the
+  // text as typed and raises no change.
+  if (value == PocetPoli()) return;
+  ChangePocetPoliText(QString::number(value));
 }
 
 void TGamePage::ChangePocetPoliText(const QString &text) {
@@ -237,31 +241,50 @@ void TGamePage::Continuation(int fieldsLeft) {
   GenerateClick();
 }
 
-void TGamePage::RndList_Keno(int Max, int Od) {
-  if (ScanReveal(Max, Od, TDrawDisplay::SlotCount, true)) Continuation(PocetPoli());
+void TGamePage::ScanDraw(const std::function<void()> &revealSteps) {
+  // The field's row is known before anything can fail, so the final block writes into it.
+  FFieldRow = FTable.RowCount() - 1;
+  try {
+    revealSteps();
+  } catch (...) {
+    // The final block runs also when a step before it failed: the run goes on with its next
+    // field, and the failure is reported when the run is over.
+    ScanFinalBlock();
+    throw;
+  }
+  ScanFinalBlock();
 }
 
-void TGamePage::RndList_Stastnych(int Max, int Od) {
-  if (ScanReveal(Max, Od, TDrawDisplay::SlotCount, true)) Continuation(PocetPoli());
-}
-
-void TGamePage::RndList_Euromiliony(int Max, int Od) {
-  if (!ScanReveal(Max, Od, 7, true)) return;
-  // The pink field is drawn on its own, so it may equal one of the seven numbers.
-  FRandom.Randomize();
-  if (!RevealValue(8, QString::number(FRandom.Random(4) + 1))) return;
+void TGamePage::ScanFinalBlock() {
+  if (FStopped) return;
+  if (FInfo.Extra == TExtraValue::evSum) AppendKostkySum();
   Continuation(PocetPoli());
 }
 
+void TGamePage::RndList_Keno(int Max, int Od) {
+  ScanDraw([&] { ScanReveal(Max, Od, TDrawDisplay::SlotCount, true); });
+}
+
+void TGamePage::RndList_Stastnych(int Max, int Od) {
+  ScanDraw([&] { ScanReveal(Max, Od, TDrawDisplay::SlotCount, true); });
+}
+
+void TGamePage::RndList_Euromiliony(int Max, int Od) {
+  ScanDraw([&] {
+    if (!ScanReveal(Max, Od, 7, true)) return;
+    // The pink field is drawn on its own, so it may equal one of the seven numbers.
+    FRandom.Randomize();
+    RevealValue(8, QString::number(FRandom.Random(4) + 1));
+  });
+}
+
 void TGamePage::RndList_Sportka(int Max, int Od) {
-  if (ScanReveal(Max, Od, 6, true)) Continuation(PocetPoli());
+  ScanDraw([&] { ScanReveal(Max, Od, 6, true); });
 }
 
 void TGamePage::RndList_Kostky(int Max, int Od) {
   // Six independent dice: repeated faces are part of the game.
-  if (!ScanReveal(Max, Od, TDrawDisplay::DiceCount, false)) return;
-  AppendKostkySum();
-  Continuation(PocetPoli());
+  ScanDraw([&] { ScanReveal(Max, Od, TDrawDisplay::DiceCount, false); });
 }
 
 void TGamePage::RndList_LuckyLines() {

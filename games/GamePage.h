@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class TGamePage : public QObject {
   Q_OBJECT
@@ -51,7 +52,8 @@ public:
   int PocetPoli() const;
   // The user edited the text: a real change runs PocetPoliChange.
   void SetPocetPoliText(const QString &text);
-  // Writes a count: limited to 0..100; writing the value already shown changes nothing.
+  // Writes a count: limited to 0..100; writing the value the text already reads as (an empty text
+  // reads as 0) changes nothing.
   void WritePocetPoli(int value);
   // The input lost the focus: a count outside 0..100 is written back limited to the range.
   void PocetPoliFocusOut();
@@ -133,6 +135,10 @@ private:
   void StartFieldRow();
   // Reveals value k: label, table column k, pumps, die face (Kostky), pause. False when stopped.
   bool RevealValue(int k, const QString &text);
+  // A scan draw: the reveal steps, then the final block, which runs also when a step failed.
+  void ScanDraw(const std::function<void()> &revealSteps);
+  // The final block of a scan draw: the Kostky sum and the continuation step (not after a stop).
+  void ScanFinalBlock();
   // Kostky: the sum of labels 1 to 6 into column 7.
   void AppendKostkySum();
   // The continuation step: when fields remain, the spare row and the next field.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -413,4 +414,103 @@ TEST(GamePage, RunOnAnotherPageDuringAPumpFinishesFirst) {
   EXPECT_EQ(keno._sg().RowCount(), 3);
   EXPECT_EQ(keno._sg().Cells(2, 1), "") << "Keno draws one number per field";
   EXPECT_FALSE(keno._sg().Cells(1, 2).isEmpty());
+}
+
+TEST(GamePage, WritingTheValueTheCountAlreadyReadsRaisesNoChange) {
+  struct TCase {
+    const char *typed;   // text of "Počet polí" before the write
+    int written;
+    const char *shown;   // text afterwards
+    bool changed;        // the change handler ran (the counter advanced)
+  };
+  const TCase cases[] = {
+      {"4", 4, "4", false},      {"", 0, "", false},       {"00", 0, "00", false},
+      {"007", 7, "007", false},  {"4", 5, "5", true},      {"", 3, "3", true},
+      {"150", 150, "100", true}, {"100", 250, "100", false}, {"3", -2, "0", true},
+  };
+  for (const TCase &c : cases) {
+    SCOPED_TRACE(std::string("\"") + c.typed + "\" <- " + std::to_string(c.written));
+    TPageFixture f(TGame::Keno);
+    f.Page.SetPocetPoliText(c.typed);
+    const int spin = f.Page.Spin();
+    int notifications = 0;
+    QObject::connect(&f.Page, &TGamePage::pocetPoliTextChanged, [&] { ++notifications; });
+    f.Page.WritePocetPoli(c.written);
+    EXPECT_EQ(f.Page.PocetPoliText(), c.shown);
+    EXPECT_EQ(notifications, c.changed ? 1 : 0);
+    EXPECT_EQ(f.Page.Spin(), c.changed ? (spin + 1) % 10 : spin);
+  }
+}
+
+TEST(GamePage, ChangeOfPocetPoliHidesArrowsAdvancesCounterThenSetsGenerovat) {
+  TFakeDrawHost host;
+  TSeededRandomSource random(1);
+  TGamePage page(TGame::Sportka, host, random);  // not shown yet: the arrows are still there
+  std::vector<std::string> steps;
+  QObject::connect(&page, &TGamePage::pocetPoliArrowsVisibleChanged,
+                   [&](bool visible) { steps.push_back(visible ? "arrows shown" : "arrows hidden"); });
+  QObject::connect(&page.Display(), &TDrawDisplay::spinChanged,
+                   [&](int v) { steps.push_back("spin " + std::to_string(v)); });
+  QObject::connect(&page, &TGamePage::generateEnabledChanged,
+                   [&](bool on) { steps.push_back(on ? "enabled" : "disabled"); });
+  page.SetPocetPoliText("0");
+  page.SetPocetPoliText("2");
+  EXPECT_EQ(steps, (std::vector<std::string>{"arrows hidden", "spin 1", "disabled", "spin 2",
+                                             "enabled"}));
+}
+
+// A host whose message pump fails once, at a chosen pump of the run.
+struct TFailingPumpHost : TFakeDrawHost {
+  int FailAt = 0;
+  void ProcessMessages() override {
+    TFakeDrawHost::ProcessMessages();
+    if (Pumps == FailAt) throw std::runtime_error("pump failed");
+  }
+};
+
+TEST(GamePage, ScanDrawFinishesItsFieldAndTheRunWhenARevealFails) {
+  // Pumps of one field: 3 after the hide, 3 after the show, 3 before the draw, then 3 after each
+  // value; a Sportka or Kostky field takes 27, so field 2 starts at pump 28.
+  struct TCase {
+    TGame game;
+    int failAt;        // pump that throws
+    int failedRow;     // the field whose reveal failed
+    int valuesInFailedRow;
+  };
+  const TCase cases[] = {
+      {TGame::Kostky, 27 + 9 + 3 * 2 + 1, 2, 3},   // field 2, the pump after die 3
+      {TGame::Sportka, 27 + 9 + 1, 2, 1},          // field 2, the pump after number 1
+      {TGame::Euromiliony, 9 + 3 * 7 + 1, 1, 8},   // field 1, the pump after the pink field
+  };
+  for (const TCase &c : cases) {
+    SCOPED_TRACE(GameInfo(c.game).Id.toStdString());
+    TFailingPumpHost host;
+    host.FailAt = c.failAt;
+    TSeededRandomSource random(3);
+    TGamePage page(c.game, host, random);
+    page.FirstShow();
+    page.SetPocetPoliText("3");
+    EXPECT_THROW(page.GenerateClick(), std::runtime_error);
+
+    // The run went on to its last field after the failure.
+    const TTicketTable &table = page._sg();
+    ASSERT_EQ(table.RowCount(), 4);
+    ExpectFieldLabels(table, 3);
+    int values = 0;
+    for (int col = 1; col <= GameInfo(c.game).NumbersDefault + (c.game == TGame::Euromiliony);
+         ++col)
+      values += !table.Cells(col, c.failedRow).isEmpty();
+    EXPECT_EQ(values, c.valuesInFailedRow);
+    if (c.game == TGame::Kostky) {
+      for (int row = 1; row <= 3; ++row) {
+        int sum = 0;
+        for (int k = 1; k <= 6; ++k) sum += table.Cells(k, row).toInt();
+        EXPECT_EQ(table.Cells(7, row), QString::number(sum)) << "row " << row;
+      }
+    }
+    EXPECT_EQ(page.PocetPoliText(), "0");
+    EXPECT_TRUE(page.PocetPoliEnabled());
+    EXPECT_FALSE(page.GenerateEnabled());
+    EXPECT_FALSE(page.Running());
+  }
 }
