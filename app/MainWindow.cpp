@@ -118,6 +118,10 @@ void Tfrm_main::BuildPages() {
   pc->setUsesScrollButtons(false);
   setCentralWidget(pc);
 
+  for (const TGameInfo &info : GameCatalogue())
+    il[std::size_t(info.ImageIndex)] =
+        QIcon(QStringLiteral(":/img/%1.png").arg(info.LogoName));
+
   for (const TGameInfo &info : GameCatalogue()) {
     const int index = PageNumber(info.Game) - 1;
     FPages[index] = std::make_unique<TGamePage>(info.Game, *FServices.DrawHost,
@@ -131,7 +135,7 @@ void Tfrm_main::BuildPages() {
     tabs[index] = tab;
     FFrames[index] = frame;
     // Each tab shows only its game's logo; the name is in the tooltip.
-    pc->addTab(tab, QIcon(QStringLiteral(":/img/%1.png").arg(info.LogoName)), QString());
+    pc->addTab(tab, il[std::size_t(info.ImageIndex)], QString());
     pc->setTabToolTip(index, info.ExportName);
   }
   frame_ball1 = FFrames[0];
@@ -311,6 +315,44 @@ void Tfrm_main::euromiliony_pocet_ciselChange() { PocetCiselStepped(frame_ball3)
 void Tfrm_main::LuckyLines_pocet_ciselChange() { PocetCiselStepped(frame_ball4); }
 void Tfrm_main::Sportka_pocet_ciselChange() { PocetCiselStepped(frame_ball5); }
 void Tfrm_main::Kostky_pocet_ciselChange() { PocetCiselStepped(frame_ball6); }
+
+// ---------------------------------------------------------------------------------------------
+// Draw presentation and pauses
+
+namespace {
+void HideBalls(TGamePage &page) { page.Display().Hide(); }
+void ShowBalls(TGamePage &page) { page.Display().Show(page.PocetCiselText()); }
+}  // namespace
+
+void Tfrm_main::Hide_ball1() { HideBalls(Page(TGame::Keno)); }
+void Tfrm_main::Hide_ball2() { HideBalls(Page(TGame::Stastnych10)); }
+void Tfrm_main::Hide_Ball3() { HideBalls(Page(TGame::Euromiliony)); }
+void Tfrm_main::Hide_Ball4() { HideBalls(Page(TGame::LuckyLines)); }
+void Tfrm_main::Hide_ball5() { HideBalls(Page(TGame::Sportka)); }
+void Tfrm_main::Hide_ball6() { HideBalls(Page(TGame::Kostky)); }
+void Tfrm_main::Show_Ball1() { ShowBalls(Page(TGame::Keno)); }
+void Tfrm_main::Show_Ball2() { ShowBalls(Page(TGame::Stastnych10)); }
+void Tfrm_main::Show_Ball3() { ShowBalls(Page(TGame::Euromiliony)); }
+void Tfrm_main::Show_Ball4() { ShowBalls(Page(TGame::LuckyLines)); }
+void Tfrm_main::Show_ball5() { ShowBalls(Page(TGame::Sportka)); }
+void Tfrm_main::Show_ball6() { ShowBalls(Page(TGame::Kostky)); }
+void Tfrm_main::frame_ball1spinChange() { Page(TGame::Keno).Display().SpinChange(); }
+void Tfrm_main::frame_ball2spinChange() { Page(TGame::Stastnych10).Display().SpinChange(); }
+void Tfrm_main::frame_ball3spinChange() { Page(TGame::Euromiliony).Display().SpinChange(); }
+void Tfrm_main::frame_ball4spinChange() { Page(TGame::LuckyLines).Display().SpinChange(); }
+void Tfrm_main::frame_ball5spinChange() { Page(TGame::Sportka).Display().SpinChange(); }
+void Tfrm_main::frame_ball1KChange() { Page(TGame::Kostky).Display().DieFaceChange(1); }
+void Tfrm_main::frame_ball2KChange() { Page(TGame::Kostky).Display().DieFaceChange(2); }
+void Tfrm_main::frame_ball3KChange() { Page(TGame::Kostky).Display().DieFaceChange(3); }
+void Tfrm_main::frame_ball4KChange() { Page(TGame::Kostky).Display().DieFaceChange(4); }
+void Tfrm_main::frame_ball5KChange() { Page(TGame::Kostky).Display().DieFaceChange(5); }
+void Tfrm_main::frame_ball6KChange() { Page(TGame::Kostky).Display().DieFaceChange(6); }
+void Tfrm_main::Rychlost_Keno() { Page(TGame::Keno).Pause(); }
+void Tfrm_main::Rychlost_Stastnych() { Page(TGame::Stastnych10).Pause(); }
+void Tfrm_main::Rychlost_Euromiliony() { Page(TGame::Euromiliony).Pause(); }
+void Tfrm_main::Rychlost_LuckyLines() { Page(TGame::LuckyLines).Pause(); }
+void Tfrm_main::Rychlost_Sportka() { Page(TGame::Sportka).Pause(); }
+void Tfrm_main::Rychlost_Kostky() { Page(TGame::Kostky).Pause(); }
 
 // ---------------------------------------------------------------------------------------------
 // Export buttons

@@ -11,6 +11,7 @@
 #include "app/skins/SkinManager.h"
 #include "games/GameCatalogue.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -89,6 +90,39 @@ public:
   void Sportka_pocet_ciselChange();
   void Kostky_pocet_ciselChange();
 
+  // --- draw presentation and pauses of each page, by name ---
+  // The page models run these steps during a run; here they can be reached as the window's own
+  // routines. The die-face routines all serve the Kostky page: routine k sets die k.
+  void Hide_ball1();
+  void Hide_ball2();
+  void Hide_Ball3();
+  void Hide_Ball4();
+  void Hide_ball5();
+  void Hide_ball6();
+  void Show_Ball1();
+  void Show_Ball2();
+  void Show_Ball3();
+  void Show_Ball4();
+  void Show_ball5();
+  void Show_ball6();
+  void frame_ball1spinChange();
+  void frame_ball2spinChange();
+  void frame_ball3spinChange();
+  void frame_ball4spinChange();
+  void frame_ball5spinChange();
+  void frame_ball1KChange();
+  void frame_ball2KChange();
+  void frame_ball3KChange();
+  void frame_ball4KChange();
+  void frame_ball5KChange();
+  void frame_ball6KChange();
+  void Rychlost_Keno();
+  void Rychlost_Stastnych();
+  void Rychlost_Euromiliony();
+  void Rychlost_LuckyLines();
+  void Rychlost_Sportka();
+  void Rychlost_Kostky();
+
   // --- export buttons: one procedure for all 36 ---
   void frame_ball1btn_xmlClick();
   void frame_ball1btn_xlsClick();
@@ -152,6 +186,9 @@ public:
 
   // --- members ---
   QTabWidget *pc = nullptr;
+  // The image list of the tab pictures, 50 x 50 logos: 0 Euromilióny, 1 Keno, 2 Šťastných 10,
+  // 3 Kostky, 4 Sportka, 5 Lucky Lines. Each tab shows the picture at its game's index.
+  std::array<QIcon, GameCount> il;
   std::array<QWidget *, GameCount> tabs{};  // tab_keno ... tab_kostky
   Tframe_ball *frame_ball1 = nullptr;
   Tframe_ball *frame_ball2 = nullptr;

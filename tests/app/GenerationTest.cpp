@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <array>
 
 namespace {
 
@@ -206,4 +207,97 @@ TEST_F(GenerationTest, ClosingTheWindowStopsTheRun) {
   EXPECT_FALSE(Page(TGame::Keno).Running());
   EXPECT_LT(Page(TGame::Keno)._sg().RowCount(), 5);
   EXPECT_FALSE(Window->isVisible());
+}
+
+TEST_F(GenerationTest, CountTypedAboveOneHundredIsLimitedWhenGenerovatIsPressed) {
+  Tframe_ball &f = Frame(TGame::Kostky);
+  f.cb_rychlost->setCurrentIndex(2);
+  Window->pc->setCurrentWidget(Window->tabs[5]);
+  Window->activateWindow();
+  f.keno_pocet_poli->setFocus();
+  Type(f, "150");
+  ASSERT_EQ(f.keno_pocet_poli->text(), "150");
+  QString countAtFirstPause;
+  Host->OnPause = [&](int pause) {
+    if (pause == 1)
+      countAtFirstPause = f.keno_pocet_poli->text();
+  };
+  // Pressing the button takes the focus from the input first.
+  QTest::mouseClick(f.btn_generate, Qt::LeftButton);
+  EXPECT_EQ(countAtFirstPause, "99") << "the run counts down from 100";
+  EXPECT_EQ(Page(TGame::Kostky)._sg().RowCount(), 101);
+  EXPECT_EQ(Host->Pauses, std::vector<int>(600, 200));
+  EXPECT_EQ(f.keno_pocet_poli->text(), "0");
+}
+
+// The presentation routines and pauses reached by their names act on their own page only; the
+// die-face routines all serve die k of the Kostky page.
+TEST_F(GenerationTest, PresentationRoutinesServeTheirOwnPage) {
+  using M = Tfrm_main;
+  struct TCase {
+    TGame Game;
+    void (M::*Hide)();
+    void (M::*Show)();
+    void (M::*SpinChange)();  // none on Kostky
+    void (M::*Pause)();
+    int SlotsShown;
+  };
+  const TCase cases[] = {
+      {TGame::Keno, &M::Hide_ball1, &M::Show_Ball1, &M::frame_ball1spinChange, &M::Rychlost_Keno, 1},
+      {TGame::Stastnych10, &M::Hide_ball2, &M::Show_Ball2, &M::frame_ball2spinChange,
+       &M::Rychlost_Stastnych, 1},
+      {TGame::Euromiliony, &M::Hide_Ball3, &M::Show_Ball3, &M::frame_ball3spinChange,
+       &M::Rychlost_Euromiliony, 8},
+      {TGame::LuckyLines, &M::Hide_Ball4, &M::Show_Ball4, &M::frame_ball4spinChange,
+       &M::Rychlost_LuckyLines, 8},
+      {TGame::Sportka, &M::Hide_ball5, &M::Show_ball5, &M::frame_ball5spinChange,
+       &M::Rychlost_Sportka, 6},
+      {TGame::Kostky, &M::Hide_ball6, &M::Show_ball6, nullptr, &M::Rychlost_Kostky, 6},
+  };
+  const auto ballsShown = [&](TGame game) {
+    int shown = 0;
+    for (int k = 1; k <= 10; ++k)
+      shown += Page(game).Display().BallVisible(k) ? 1 : 0;
+    return shown;
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const TCase &c = cases[i];
+    SCOPED_TRACE(Page(c.Game).Info().Id.toStdString());
+    const TGame other = cases[(i + 1) % std::size(cases)].Game;
+    (Window.get()->*c.Show)();
+    (Window.get()->*cases[(i + 1) % std::size(cases)].Show)();
+    EXPECT_EQ(ballsShown(c.Game), c.SlotsShown);
+    EXPECT_EQ(Frame(c.Game).i[0]->isVisibleTo(&Frame(c.Game)), true);
+    (Window.get()->*c.Hide)();
+    EXPECT_EQ(ballsShown(c.Game), 0);
+    EXPECT_GT(ballsShown(other), 0) << "the next page keeps its balls";
+    (Window.get()->*cases[(i + 1) % std::size(cases)].Hide)();
+
+    if (c.SpinChange) {
+      // The counter has not moved yet: the balls have no picture until the routine runs.
+      ASSERT_EQ(Page(c.Game).Spin(), 0);
+      EXPECT_TRUE(Page(c.Game).Display().BallPicture(1).isEmpty());
+      (Window.get()->*c.SpinChange)();
+      EXPECT_EQ(Page(c.Game).Display().BallPicture(1), "IMG1_BALL");
+      EXPECT_TRUE(Page(other).Display().BallPicture(1).isEmpty());
+    }
+
+    Frame(c.Game).cb_rychlost->setCurrentIndex(int(i % 3));
+    Host->Pauses.clear();
+    (Window.get()->*c.Pause)();
+    EXPECT_EQ(Host->Pauses, std::vector<int>{TGamePage::PauseLength(int(i % 3))});
+  }
+
+  const std::array<void (M::*)(), 6> dieRoutines = {&M::frame_ball1KChange, &M::frame_ball2KChange,
+                                                    &M::frame_ball3KChange, &M::frame_ball4KChange,
+                                                    &M::frame_ball5KChange, &M::frame_ball6KChange};
+  TDrawDisplay &dice = Page(TGame::Kostky).Display();
+  for (int k = 1; k <= 6; ++k) {
+    dice.Reveal(k, QString::number(7 - k));
+    (Window.get()->*dieRoutines[std::size_t(k - 1)])();
+    EXPECT_EQ(dice.DiePicture(k), QStringLiteral("IMG%1_CUBE").arg(7 - k)) << "die " << k;
+    EXPECT_TRUE(SameImage(Frame(TGame::Kostky).k[std::size_t(k - 1)]->pixmap(),
+                          QStringLiteral(":/img/IMG%1_CUBE.png").arg(7 - k)));
+  }
+  EXPECT_TRUE(Page(TGame::Keno).Display().DiePicture(1).isEmpty());
 }

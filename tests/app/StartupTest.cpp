@@ -111,6 +111,24 @@ TEST_F(StartupTest, PagesInTabOrderWithLogosOnlyAndKostkyShown) {
   EXPECT_EQ(pc->currentWidget()->objectName(), "tab_kostky");
 }
 
+// The image list `il` holds the logos in its own order; each tab shows the one at its game's index.
+TEST_F(StartupTest, TabsShowTheirLogosFromTheImageList) {
+  const auto image = [](const QIcon &icon) { return icon.pixmap(QSize(50, 50)).toImage(); };
+  const auto logo = [&](const char *name) {
+    return image(QIcon(QStringLiteral(":/img/%1.png").arg(QLatin1String(name))));
+  };
+  const char *listOrder[] = {"logo_euromiliony", "logo_keno",    "logo_stastnych10",
+                             "logo_kostky",      "logo_sportka", "logo_luckylines"};
+  for (std::size_t i = 0; i < Window->il.size(); ++i) {
+    ASSERT_FALSE(logo(listOrder[i]).isNull()) << listOrder[i];
+    EXPECT_EQ(image(Window->il[i]), logo(listOrder[i])) << "il[" << i << "]";
+  }
+  const int tabIndex[] = {1, 2, 0, 5, 4, 3};  // Keno ... Kostky
+  for (int tab = 0; tab < 6; ++tab)
+    EXPECT_EQ(image(Window->pc->tabIcon(tab)), image(Window->il[std::size_t(tabIndex[tab])]))
+        << "tab " << tab + 1;
+}
+
 TEST_F(StartupTest, EveryPageShowsItsCaptionsAndOneEmptyRow) {
   for (const TPageCase &c : PageCases()) {
     SCOPED_TRACE(c.Name);
