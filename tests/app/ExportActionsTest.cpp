@@ -184,6 +184,22 @@ TEST_F(ExportActionsTest, CancelChangesNothing) {
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList({"keno.xml"}));
 }
 
+TEST_F(ExportActionsTest, CancelInEveryFormatAsksOnceAndWritesNothing) {
+  for (const TButtonCase &c : AllButtons()) {
+    Dialog->Calls.clear();
+    Dialog->Answers = {QString()};
+    Button(Frame(c.Game), c.Format)->click();
+    ASSERT_EQ(Dialog->Calls.size(), 1u);
+    EXPECT_EQ(Dialog->Calls[0].Filter, ExportFormatInfo(c.Format).Filter);
+  }
+  EXPECT_TRUE(Messages->Errors.isEmpty()) << Messages->Errors.join("; ").toStdString();
+  EXPECT_TRUE(Messages->Questions.isEmpty());
+  EXPECT_TRUE(Shell->Calls.isEmpty());
+  EXPECT_TRUE(QDir(Dir.path()).entryList({"*.xml", "*.xls", "*.doc", "*.odt", "*.ods", "*.html"},
+                                         QDir::Files)
+                  .isEmpty());
+}
+
 TEST_F(ExportActionsTest, ExtensionIsAddedOnlyWhenMissing) {
   struct TCase {
     TExportFormat Format;
