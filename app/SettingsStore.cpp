@@ -12,8 +12,15 @@ QString SettingsKey(const QString &path) {
 }  // namespace
 
 TAppRegistryStorage::TAppRegistryStorage()
+#ifdef Q_OS_WIN
+    // The key itself: QSettings given only an organisation would keep the value one level deeper,
+    // under "OrganizationDefaults".
+    : FSettings(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\ZUDUVaro"),
+                                            QSettings::NativeFormat)) {}
+#else
     : FSettings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QStringLiteral("ZUDUVaro"))) {}
+#endif
 
 TAppRegistryStorage::TAppRegistryStorage(const QString &iniFile)
     : FSettings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
