@@ -203,6 +203,8 @@ QStringList TGamePage::DrawValues(int Max, int Od, bool distinct) {
   return values;
 }
 
+int TGamePage::RndRange(int a, int b) { return a + FRandom.Random(b - a + 1); }
+
 void TGamePage::StartFieldRow() {
   // Every value of the field goes to this row, even when an earlier field of the run had fewer
   // numbers and left cells empty above it.
@@ -294,7 +296,7 @@ void TGamePage::RndList_LuckyLines() {
   StartFieldRow();
   for (int k = 1; k <= 8; ++k) {
     // Band k runs from 5k - 4 to 5k: 1-5, 6-10, ..., 36-40.
-    const int value = 5 * k - 4 + FRandom.Random(5);
+    const int value = RndRange(5 * k - 4, 5 * k);
     if (!RevealValue(k, QString::number(value))) return;
   }
   Continuation(fieldsLeft);

@@ -131,6 +131,8 @@ private:
   // Steps of the scan draw up to the last reveal: reseed, pumps, draw, field row, reveals into
   // labels 1 .. labelCount. False when the run was stopped meanwhile.
   bool ScanReveal(int Max, int Od, int labelCount, bool distinct);
+  // A uniform integer from a to b (the band draw).
+  int RndRange(int a, int b);
   // Starts the field row, the last row of the table: "Pole " and RowCount - 1 into column 0.
   void StartFieldRow();
   // Reveals value k: label, table column k, pumps, die face (Kostky), pause. False when stopped.
